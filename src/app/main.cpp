@@ -1,0 +1,7 @@
+#include "app/run.h"
+
+// kelvor takes no arguments: any given are ignored.
+int main(int, char **)
+{
+    return runKelvor();
+}

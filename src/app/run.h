@@ -1,0 +1,4 @@
+#pragma once
+
+// One whole run in the working directory; returns the exit status.
+int runKelvor();
