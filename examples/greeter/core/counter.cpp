@@ -1,0 +1,7 @@
+#include "counter.h"
+
+void Counter::increment()
+{
+    ++m_value;
+    emit changed(m_value);
+}
