@@ -8,6 +8,13 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#ifdef Q_OS_UNIX
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+#endif
+
 using Files = QVector<QPair<QString, QByteArray>>;
 Q_DECLARE_METATYPE(Files)
 
@@ -16,7 +23,8 @@ namespace {
 const QByteArray withMarker = "#include <QObject>\nclass W : public QObject\n{\n    Q_OBJECT\n};\n";
 
 // Expectations take Windows forms when the program under test is the Windows
-// build (run under wine).
+// build, run under wine: KELVOR_TEST_WINDOWS set, KELVOR_EXE and FAKEGEN_EXE
+// naming the .exe files and KELVOR_RUNNER the program that starts them.
 bool windowsForms()
 {
     return qEnvironmentVariableIsSet("KELVOR_TEST_WINDOWS");
@@ -138,6 +146,10 @@ private slots:
     void pathsKeepTheirCharacters();
     void logThatCannotBeWritten();
     void clashingOutputs();
+    void deepTree();
+    void manyFilesInOneDirectory();
+    void specialFilesNamedLikeInputs();
+    void hugeHeaderWithoutMarker();
 
 private:
     Result run(const QStringList &arguments = {}, const QString &pathDir = QString(),
@@ -179,17 +191,32 @@ void Cli::init()
 
 Result Cli::run(const QStringList &arguments, const QString &pathDir, const QStringList &settings)
 {
+    const QString generators = pathDir.isEmpty() ? m_bins.path() + QStringLiteral("/all") : pathDir;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("PATH"), pathDir.isEmpty() ? m_bins.path() + QStringLiteral("/all") : pathDir);
-    env.insert(QStringLiteral("FAKEGEN_RECORD"), m_record);
+    if (windowsForms()) {
+        env.insert(QStringLiteral("WINEPATH"), native(generators)); // wine's own PATH stays
+        env.insert(QStringLiteral("FAKEGEN_RECORD"), native(m_record));
+        env.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
+    } else {
+        env.insert(QStringLiteral("PATH"), generators);
+        env.insert(QStringLiteral("FAKEGEN_RECORD"), m_record);
+    }
+    env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     for (const QString &setting : settings)
         env.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
 
+    QString program = qEnvironmentVariable("KELVOR_EXE", QStringLiteral(KELVOR_EXE));
+    QStringList programArguments = arguments;
+    const QString runner = qEnvironmentVariable("KELVOR_RUNNER");
+    if (!runner.isEmpty()) {
+        programArguments.prepend(program);
+        program = runner;
+    }
     QProcess process;
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(m_root);
-    process.start(qEnvironmentVariable("KELVOR_EXE", QStringLiteral(KELVOR_EXE)), arguments);
+    process.start(program, programArguments);
     Result result;
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
         qWarning("kelvor did not finish normally: %s", qPrintable(process.errorString()));
@@ -518,6 +545,83 @@ void Cli::clashingOutputs()
     QCOMPARE(result.status, 0);
     QCOMPARE(result.err, "kelvor : warning: my.dialog.h and my.widget.h both generate moc_my.cpp" + eol());
     QCOMPARE(foundLines(result.out), QStringList({ "found MOCable file my.dialog.h", "found MOCable file my.widget.h" }));
+}
+
+void Cli::deepTree()
+{
+    QString deepest = root();
+    QString shownDir;
+    for (int level = 0; level < 300; ++level) {
+        deepest += "/d";
+        shownDir += "d/";
+    }
+    writeFile(deepest + "/deep.ui");
+    writeFile(at("top.ui"));
+
+    const Result result = run();
+    QCOMPARE(result.status, 0);
+    QCOMPARE(foundLines(result.out), QStringList({ "found UICable file top.ui",
+                                                   "found UICable file " + shown(shownDir + "deep.ui") }));
+    QVERIFY(QFileInfo::exists(deepest + "/ui_deep.h"));
+}
+
+void Cli::manyFilesInOneDirectory()
+{
+    QDir().mkpath(at("many"));
+    for (int i = 0; i < 50000; ++i) {
+        QFile file(at(QString::asprintf("many/f%05d.txt", i)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    writeFile(at("many/Zz.ui"));
+    writeFile(at("many/aa.ui"));
+
+    const Result result = run();
+    QCOMPARE(result.status, 0);
+    QCOMPARE(foundLines(result.out), QStringList({ "found UICable file " + shown("many/aa.ui"),
+                                                   "found UICable file " + shown("many/Zz.ui") }));
+}
+
+void Cli::specialFilesNamedLikeInputs()
+{
+#ifdef Q_OS_UNIX
+    if (windowsForms())
+        QSKIP("special files are made with Unix calls");
+    QVERIFY(mkfifo(QFile::encodeName(at("fifo.h")).constData(), 0644) == 0); // opening it would block
+    QVERIFY(mkfifo(QFile::encodeName(at("pipe.ui")).constData(), 0644) == 0);
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    QVERIFY(fd >= 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray socketPath = QFile::encodeName(at("sock.h"));
+    QVERIFY(size_t(socketPath.size()) < sizeof address.sun_path);
+    qstrcpy(address.sun_path, socketPath.constData());
+    QVERIFY(bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0);
+    QVERIFY(QFile::link(at("missing.h"), at("dangling.h")));
+    writeFile(at("real/inner.ui"));
+    QVERIFY(QFile::link(at("real"), at("dir.h")));
+    writeFile(at("x.ui"));
+
+    const Result result = run();
+    ::close(fd);
+    QCOMPARE(result.status, 0);
+    QCOMPARE(foundLines(result.out), QStringList({ "found UICable file x.ui", "found UICable file dir.h/inner.ui",
+                                                   "found UICable file real/inner.ui" }));
+#else
+    QSKIP("special files are made with Unix calls");
+#endif
+}
+
+void Cli::hugeHeaderWithoutMarker()
+{
+    QFile huge(at("huge.h"));
+    QVERIFY(huge.open(QIODevice::WriteOnly));
+    QVERIFY(huge.resize(qint64(1) << 30)); // sparse: a gibibyte of zeros that costs no disk
+    huge.close();
+    writeFile(at("a.ui"));
+
+    const Result result = run();
+    QCOMPARE(result.status, 0);
+    QCOMPARE(foundLines(result.out), QStringList({ "found UICable file a.ui" }));
 }
 
 QTEST_GUILESS_MAIN(Cli)
