@@ -23,8 +23,8 @@ void regenerate(GeneratorKind kind, const QFileInfo &input)
 {
     const QString output = outputPath(kind, input.absolutePath(), input.fileName());
     const QFileInfo before(output);
+    const QDateTime timeBefore = before.lastModified(); // first: its one stat answers exists() too
     const bool existed = before.exists();
-    const QDateTime timeBefore = before.lastModified();
     if (existed && !(timeBefore < input.lastModified()))
         return;
 

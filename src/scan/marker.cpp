@@ -3,8 +3,17 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <string>
+
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -67,9 +76,42 @@ qint64 find(const char *data, qint64 size, qint64 from, const Needle &needle)
     return -1;
 }
 
-} // namespace
+// A header's bytes come in through these three: the C runtime's unbuffered
+// file calls, so a header that fits one chunk costs one open, one read and one
+// close, with no stat and no read to find the end.
+int openForReading(const QString &path)
+{
+#ifdef Q_OS_WIN
+    return _wopen(reinterpret_cast<const wchar_t *>(path.utf16()), _O_RDONLY | _O_BINARY);
+#else
+    return ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+#endif
+}
 
-bool containsQObjectMarker(const QString &filePath)
+qint64 readChunk(int fd, char *buffer, qint64 size)
+{
+#ifdef Q_OS_WIN
+    return _read(fd, buffer, unsigned(size));
+#else
+    qint64 got;
+    do
+        got = ::read(fd, buffer, size_t(size));
+    while (got < 0 && errno == EINTR);
+    return got;
+#endif
+}
+
+void closeFile(int fd)
+{
+#ifdef Q_OS_WIN
+    _close(fd);
+#else
+    ::close(fd);
+#endif
+}
+
+// Reads fd chunk by chunk until the marker is found or the file ends.
+bool searchFile(int fd)
 {
     constexpr qint64 chunkSize = 256 * 1024;
     constexpr qint64 longestNeedle = 32;
@@ -77,17 +119,11 @@ bool containsQObjectMarker(const QString &filePath)
     // costs no allocation.
     static char buffer[chunkSize + longestNeedle];
 
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return false;
-
     const Needle *needle = nullptr;
     qint64 carried = 0; // bytes kept from the last chunk, for a marker split across two
     qint64 offset = 0;  // file offset of buffer[0]
     for (;;) {
-        const qint64 got = file.read(buffer + carried, chunkSize);
-        if (got <= 0)
-            return false;
+        const qint64 got = std::max<qint64>(readChunk(fd, buffer + carried, chunkSize), 0);
         const qint64 size = carried + got;
         if (!needle)
             needle = &needleFor(buffer, size);
@@ -95,8 +131,22 @@ bool containsQObjectMarker(const QString &filePath)
             if ((offset + at) % needle->unit == 0) // the byte-order mark is one unit long
                 return true;
         }
+        if (got < chunkSize) // a short read of a regular file: its end (or an error)
+            return false;
         carried = std::min(size, qint64(needle->bytes.size()) - 1);
         std::memmove(buffer, buffer + size - carried, size_t(carried));
         offset += size - carried;
     }
+}
+
+} // namespace
+
+bool containsQObjectMarker(const QString &filePath)
+{
+    const int fd = openForReading(filePath);
+    if (fd < 0)
+        return false;
+    const bool found = searchFile(fd);
+    closeFile(fd);
+    return found;
 }

@@ -3,11 +3,14 @@
 #include "generate/regenerate.h"
 #include "report/paths.h"
 #include "report/report.h"
+#include "scan/listing.h"
 #include "scan/marker.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+
+#include <optional>
 
 namespace {
 
@@ -46,11 +49,26 @@ void warnOnClash(OutputClaims &claims, GeneratorKind kind, const QString &dir, c
                + relativeDisplayPath(outputPath(kind, dir, name)));
 }
 
+// The kind a file's name makes it a candidate for; a header is an input only
+// when its text holds the marker too. Only the exact tail of the name counts.
+std::optional<GeneratorKind> kindByName(const QString &name)
+{
+    if (name.endsWith(QLatin1String(".h")))
+        return GeneratorKind::Moc;
+    if (name.endsWith(QLatin1String(".ui")))
+        return GeneratorKind::Uic;
+    if (name.endsWith(QLatin1String(".qrc")))
+        return GeneratorKind::Rcc;
+    return std::nullopt;
+}
+
 void handleFile(const QString &dir, const QString &name, OutputClaims &claims)
 {
-    const QString filePath = joinPath(dir, name);
-    const std::optional<GeneratorKind> kind = classify(filePath);
+    const std::optional<GeneratorKind> kind = kindByName(name);
     if (!kind)
+        return;
+    const QString filePath = joinPath(dir, name);
+    if (*kind == GeneratorKind::Moc && !containsQObjectMarker(filePath))
         return;
     const QString shown = relativeDisplayPath(filePath);
     logMessage(foundMessage(*kind) + shown);
@@ -58,51 +76,36 @@ void handleFile(const QString &dir, const QString &name, OutputClaims &claims)
     regenerate(*kind, QFileInfo(filePath));
 }
 
-// Where a subdirectory really is. Only a link can lead elsewhere, so only a
-// link costs a look-up.
-QString canonicalChild(const QString &parentCanonical, const QString &childPath, const QString &name)
+// Where a subdirectory really is. Only a link can lead elsewhere, and the
+// listing already tells which entries are links, so only a link costs a
+// look-up.
+QString canonicalPath(const QFileInfo &subdir, const QString &parentCanonical)
 {
-    const QFileInfo child(childPath);
-    if (child.isSymLink())
-        return child.canonicalFilePath();
-    return joinPath(parentCanonical, name, QLatin1Char('/'));
+    if (subdir.isSymLink() || subdir.isJunction())
+        return subdir.canonicalFilePath();
+    return joinPath(parentCanonical, subdir.fileName(), QLatin1Char('/'));
 }
 
 // onPath holds the canonical paths of the directories being walked, root
 // first: a link back into one of them would otherwise recurse for ever.
 void walk(const QString &path, const QString &canonical, QStringList &onPath)
 {
-    const QDir dir(path);
-    const QStringList subdirs = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
-    const QStringList files = dir.entryList(QDir::Files, QDir::NoSort);
-
+    const Listing listing = listDirectory(path);
     OutputClaims claims;
-    for (const QString &name : files)
+    for (const QString &name : listing.files)
         handleFile(path, name, claims);
 
     onPath.append(canonical);
-    const QString absolute = dir.absolutePath();
-    for (const QString &name : subdirs) {
-        const QString subPath = nativeForm(joinPath(absolute, name));
-        const QString subCanonical = canonicalChild(canonical, subPath, name);
+    const QString absolute = QDir(path).absolutePath();
+    for (const QFileInfo &subdir : listing.subdirs) {
+        const QString subCanonical = canonicalPath(subdir, canonical);
         if (!onPath.contains(subCanonical))
-            walk(subPath, subCanonical, onPath);
+            walk(nativeForm(joinPath(absolute, subdir.fileName())), subCanonical, onPath);
     }
     onPath.removeLast();
 }
 
 } // namespace
-
-std::optional<GeneratorKind> classify(const QString &filePath)
-{
-    if (filePath.endsWith(QLatin1String(".h")) && containsQObjectMarker(filePath))
-        return GeneratorKind::Moc;
-    if (filePath.endsWith(QLatin1String(".ui")))
-        return GeneratorKind::Uic;
-    if (filePath.endsWith(QLatin1String(".qrc")))
-        return GeneratorKind::Rcc;
-    return std::nullopt;
-}
 
 void scanDirectory(const QString &path)
 {
