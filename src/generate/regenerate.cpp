@@ -1,6 +1,7 @@
 #include "generate/regenerate.h"
 
 #include "generate/generator.h"
+#include "report/paths.h"
 #include "report/report.h"
 
 #include <QDateTime>
@@ -44,5 +45,5 @@ void regenerate(GeneratorKind kind, const QFileInfo &input)
     if (failure.isEmpty())
         return;
     discardFailedOutput(output, existed, timeBefore);
-    logError(relativeDisplayPath(input.filePath()) + QLatin1String(": ") + failure);
+    logError(relativeDisplayPath(nativeForm(input.filePath())) + QLatin1String(": ") + failure);
 }
