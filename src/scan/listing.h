@@ -1,17 +1,28 @@
 #pragma once
 
-#include <QFileInfo>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-// What the walk sees of one directory: its ordinary files and its
-// subdirectories (links to directories included), hidden and system entries
-// left out, each in name order without regard to case.
+struct Subdir {
+    QString name;
+    bool isLink; // a link can lead anywhere, even back up the walk
+};
+
+// What the walk sees of one directory: its ordinary files whose names can
+// make them inputs, and its subdirectories (links to either count as what they
+// lead to), hidden and system entries left out, each in name order without
+// regard to case.
 struct Listing {
     QStringList files;
-    QList<QFileInfo> subdirs; // knows, from the listing itself, which are links
+    QList<Subdir> subdirs;
 };
 
 // One pass over the directory; empty when it cannot be read.
 Listing listDirectory(const QString &path);
+
+// For the platform's listing: whether a name's tail can make the file an
+// input, and the two lists put in order.
+bool canBeInput(const char *name);
+bool canBeInput(const QString &name);
+Listing sortedListing(const QStringList &files, const QList<Subdir> &subdirs);

@@ -79,11 +79,11 @@ void handleFile(const QString &dir, const QString &name, OutputClaims &claims)
 // Where a subdirectory really is. Only a link can lead elsewhere, and the
 // listing already tells which entries are links, so only a link costs a
 // look-up.
-QString canonicalPath(const QFileInfo &subdir, const QString &parentCanonical)
+QString canonicalPath(const Subdir &subdir, const QString &subPath, const QString &parentCanonical)
 {
-    if (subdir.isSymLink() || subdir.isJunction())
-        return subdir.canonicalFilePath();
-    return joinPath(parentCanonical, subdir.fileName(), QLatin1Char('/'));
+    if (subdir.isLink)
+        return QFileInfo(subPath).canonicalFilePath();
+    return joinPath(parentCanonical, subdir.name, QLatin1Char('/'));
 }
 
 // onPath holds the canonical paths of the directories being walked, root
@@ -97,10 +97,11 @@ void walk(const QString &path, const QString &canonical, QStringList &onPath)
 
     onPath.append(canonical);
     const QString absolute = QDir(path).absolutePath();
-    for (const QFileInfo &subdir : listing.subdirs) {
-        const QString subCanonical = canonicalPath(subdir, canonical);
+    for (const Subdir &subdir : listing.subdirs) {
+        const QString subPath = nativeForm(joinPath(absolute, subdir.name));
+        const QString subCanonical = canonicalPath(subdir, subPath, canonical);
         if (!onPath.contains(subCanonical))
-            walk(nativeForm(joinPath(absolute, subdir.fileName())), subCanonical, onPath);
+            walk(subPath, subCanonical, onPath);
     }
     onPath.removeLast();
 }
