@@ -60,6 +60,7 @@ class Example : public QObject
 
 private slots:
     void generatesBuildsAndRuns();
+    void linkToolsWithoutQt();
 };
 
 void Example::generatesBuildsAndRuns()
@@ -106,6 +107,19 @@ void Example::generatesBuildsAndRuns()
     QVERIFY2(afterTouch.out.contains("kelvor : updating file ui/ui_mainwindow.h\n"), qPrintable(afterTouch.out));
     QCOMPARE(afterTouch.out.count("updating file"), 1);
     QCOMPARE(logOf(project), "uic.exe \"" + form + "\" -o \"" + project + "/ui/ui_mainwindow.h\"\n");
+}
+
+void Example::linkToolsWithoutQt()
+{
+    QTemporaryDir scratch;
+    QVERIFY(QDir(scratch.path()).mkdir("empty"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("PATH", scratch.path() + "/empty"); // neither qtpaths6 nor qmake to be found
+
+    const Outcome linked = runIn(scratch.path(), "/bin/sh", { LINK_TOOLS, scratch.path() + "/tools" }, env);
+    QCOMPARE(linked.status, 1);
+    QVERIFY2(linked.err.startsWith("kelvor-link-tools: no Qt moc found"), qPrintable(linked.err));
+    QVERIFY(!QFileInfo::exists(scratch.path() + "/tools"));
 }
 
 QTEST_GUILESS_MAIN(Example)
