@@ -8,6 +8,8 @@
 //   silent        write nothing, exit 0
 //   crash         die as a crashed program does (abort; on Windows the
 //                 status of an access violation)
+//   killparent    kill the program that started it, as a user's Ctrl-C or
+//                 a build tool's time-out would (not on Windows)
 // On Windows it takes its arguments as wide text and records them in UTF-8,
 // as they arrive on Linux.
 #include <cctype>
@@ -19,6 +21,9 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <csignal>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -83,6 +88,11 @@ void writeFile(const std::string &path, const std::string &content)
 {
     std::abort();
 }
+
+void killParent()
+{
+    kill(getppid(), SIGKILL);
+}
 #endif
 
 int fake(const std::vector<std::string> &argv)
@@ -99,6 +109,10 @@ int fake(const std::vector<std::string> &argv)
     const std::string mode = modeOf(name);
     if (mode == "crash")
         crash();
+#ifndef _WIN32
+    if (mode == "killparent")
+        killParent();
+#endif
     if (mode == "silent")
         return 0;
     if (mode == "refuse")
