@@ -5,9 +5,9 @@
 const GeneratorRule &generatorRule(GeneratorKind kind)
 {
     static const GeneratorRule rules[] = {
-        { QStringLiteral("moc.exe"), {}, QStringLiteral("moc_"), QStringLiteral(".cpp") },
-        { QStringLiteral("uic.exe"), {}, QStringLiteral("ui_"), QStringLiteral(".h") },
-        { QStringLiteral("rcc.exe"), { QStringLiteral("-name"), QStringLiteral("resources") },
+        { QLatin1String(".h"), QStringLiteral("moc.exe"), {}, QStringLiteral("moc_"), QStringLiteral(".cpp") },
+        { QLatin1String(".ui"), QStringLiteral("uic.exe"), {}, QStringLiteral("ui_"), QStringLiteral(".h") },
+        { QLatin1String(".qrc"), QStringLiteral("rcc.exe"), { QStringLiteral("-name"), QStringLiteral("resources") },
           QStringLiteral("qrc_"), QStringLiteral(".cpp") },
     };
     return rules[int(kind)];

@@ -1,19 +1,10 @@
 #include "scan/listing.h"
 
-#include <QLatin1String>
-
 #include <algorithm>
-#include <cstring>
-#include <iterator>
 #include <numeric>
 #include <vector>
 
 namespace {
-
-// The tails, case respected, of the names that can make a file a generator
-// input; the walk decides which kind. Other files are dropped by the listing,
-// before their names become text or get sorted.
-constexpr const char *inputTails[] = { ".h", ".ui", ".qrc" };
 
 // Indexes of names in name order without regard to case; names equal but for
 // case keep a fixed order, upper case first. Each name is folded once, not at
@@ -44,21 +35,6 @@ QList<T> permuted(const QList<T> &items, const std::vector<int> &order)
 }
 
 } // namespace
-
-bool canBeInput(const char *name)
-{
-    const size_t length = std::strlen(name);
-    return std::any_of(std::begin(inputTails), std::end(inputTails), [&](const char *tail) {
-        const size_t tailLength = std::strlen(tail);
-        return length >= tailLength && std::memcmp(name + length - tailLength, tail, tailLength) == 0;
-    });
-}
-
-bool canBeInput(const QString &name)
-{
-    return std::any_of(std::begin(inputTails), std::end(inputTails),
-                       [&](const char *tail) { return name.endsWith(QLatin1String(tail)); });
-}
 
 Listing sortedListing(const QStringList &files, const QList<Subdir> &subdirs)
 {

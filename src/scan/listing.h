@@ -10,7 +10,8 @@ struct Subdir {
 };
 
 // What the walk sees of one directory: its ordinary files whose names can
-// make them inputs, and its subdirectories (links to either count as what they
+// make them inputs (the rest are dropped before their names become text or
+// get sorted), and its subdirectories (links to either count as what they
 // lead to), hidden and system entries left out, each in name order without
 // regard to case.
 struct Listing {
@@ -21,8 +22,5 @@ struct Listing {
 // One pass over the directory; empty when it cannot be read.
 Listing listDirectory(const QString &path);
 
-// For the platform's listing: whether a name's tail can make the file an
-// input, and the two lists put in order.
-bool canBeInput(const char *name);
-bool canBeInput(const QString &name);
+// For the platform's listing: the two lists put in order.
 Listing sortedListing(const QStringList &files, const QList<Subdir> &subdirs);

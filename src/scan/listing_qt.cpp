@@ -1,5 +1,7 @@
 #include "scan/listing.h"
 
+#include "generate/rules.h"
+
 #include <QDirIterator>
 #include <QFileInfo>
 
@@ -14,7 +16,7 @@ Listing listDirectory(const QString &path)
         const QFileInfo entry = entries.fileInfo();
         if (entry.isDir())
             subdirs.append({ entry.fileName(), entry.isSymLink() || entry.isJunction() });
-        else if (canBeInput(entry.fileName()))
+        else if (kindByTail(entry.fileName()))
             files.append(entry.fileName());
     }
     return sortedListing(files, subdirs);

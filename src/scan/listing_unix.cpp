@@ -1,5 +1,7 @@
 #include "scan/listing.h"
 
+#include "generate/rules.h"
+
 #include <QFile>
 
 #include <dirent.h>
@@ -31,6 +33,7 @@ EntryType typeOf(const QByteArray &dirPath, const dirent &entry, bool &isLink)
         return EntryType::Other; // a dangling link
     return S_ISREG(status.st_mode) ? EntryType::File : S_ISDIR(status.st_mode) ? EntryType::Dir : EntryType::Other;
 }
+
 } // namespace
 
 // readdir with the entry types it gives: names become text here, nothing is
@@ -49,7 +52,7 @@ Listing listDirectory(const QString &path)
         bool isLink = false;
         switch (typeOf(dirPath, *entry, isLink)) {
         case EntryType::File:
-            if (canBeInput(entry->d_name))
+            if (kindByTail(QLatin1String(entry->d_name)))
                 files.append(QFile::decodeName(entry->d_name));
             break;
         case EntryType::Dir:

@@ -7,11 +7,10 @@
 #include <cstring>
 #include <string>
 
-#ifdef Q_OS_WIN
 #include <fcntl.h>
+#ifdef Q_OS_WIN
 #include <io.h>
 #else
-#include <fcntl.h>
 #include <unistd.h>
 #endif
 

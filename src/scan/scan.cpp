@@ -49,22 +49,9 @@ void warnOnClash(OutputClaims &claims, GeneratorKind kind, const QString &dir, c
                + relativeDisplayPath(outputPath(kind, dir, name)));
 }
 
-// The kind a file's name makes it a candidate for; a header is an input only
-// when its text holds the marker too. Only the exact tail of the name counts.
-std::optional<GeneratorKind> kindByName(const QString &name)
-{
-    if (name.endsWith(QLatin1String(".h")))
-        return GeneratorKind::Moc;
-    if (name.endsWith(QLatin1String(".ui")))
-        return GeneratorKind::Uic;
-    if (name.endsWith(QLatin1String(".qrc")))
-        return GeneratorKind::Rcc;
-    return std::nullopt;
-}
-
 void handleFile(const QString &dir, const QString &name, OutputClaims &claims)
 {
-    const std::optional<GeneratorKind> kind = kindByName(name);
+    const std::optional<GeneratorKind> kind = kindByTail(name);
     if (!kind)
         return;
     const QString filePath = joinPath(dir, name);
