@@ -1,5 +1,7 @@
 // kelvor as its users meet it: the built program run in temporary trees, with
 // fake generators first on PATH.
+#include "widetext.h"
+
 #include <QtTest>
 
 #include <QDir>
@@ -80,22 +82,6 @@ QString messages(const QStringList &texts)
 QString reminder(const QString &output)
 {
     return QLatin1String("you have to add ") + shown(output) + QLatin1String(" to your project");
-}
-
-// Text with a byte-order mark, in UTF-16 or UTF-32 of either byte order.
-QByteArray wide(const QByteArray &ascii, int unit, bool bigEndian)
-{
-    QByteArray bytes;
-    const auto put = [&](uint code) {
-        for (int i = 0; i < unit; ++i) {
-            const int shift = 8 * (bigEndian ? unit - 1 - i : i);
-            bytes += char((code >> shift) & 0xFF);
-        }
-    };
-    put(0xFEFF);
-    for (char c : ascii)
-        put(uchar(c));
-    return bytes;
 }
 
 void writeFile(const QString &path, const QByteArray &content = QByteArray())

@@ -3,6 +3,8 @@
 // substring search.
 #include "scan/marker.h"
 
+#include "widetext.h"
+
 #include <QtTest>
 
 #include <QRandomGenerator>
@@ -36,20 +38,6 @@ QByteArray noise(int size, quint32 seed)
     QByteArray bytes(size, '\0');
     for (char &byte : bytes)
         byte = char(random.bounded(256));
-    return bytes;
-}
-
-// ASCII text with a byte-order mark, in UTF-16 or UTF-32 of either byte order.
-QByteArray wide(const QByteArray &ascii, int unit, bool bigEndian)
-{
-    QByteArray bytes;
-    const auto put = [&](uint code) {
-        for (int i = 0; i < unit; ++i)
-            bytes += char((code >> (8 * (bigEndian ? unit - 1 - i : i))) & 0xFF);
-    };
-    put(0xFEFF);
-    for (char c : ascii)
-        put(uchar(c));
     return bytes;
 }
 
